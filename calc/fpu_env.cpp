@@ -1,0 +1,49 @@
+#include "calc/fpu_env.h"
+
+namespace parcyl {
+namespace {
+
+constexpr std::uint32_t kMxcsrFlags = 0x3F;
+
+}  // namespace
+
+std::uint16_t X87ControlWord() {
+  std::uint16_t word = 0;
+  asm volatile("fnstcw %0" : "=m"(word));
+  return word;
+}
+
+void SetX87ControlWord(std::uint16_t word) { asm volatile("fldcw %0" : : "m"(word)); }
+
+std::uint32_t Mxcsr() {
+  std::uint32_t word = 0;
+  asm volatile("stmxcsr %0" : "=m"(word));
+  return word;
+}
+
+void SetMxcsr(std::uint32_t word) { asm volatile("ldmxcsr %0" : : "m"(word)); }
+
+void ClearFpuExceptionFlags() {
+  asm volatile("fnclex");
+  const std::uint32_t mxcsr = Mxcsr();
+  if (mxcsr & kMxcsrFlags) SetMxcsr(mxcsr & ~kMxcsrFlags);
+}
+
+void LoadCalculationFpuSettings() {
+  asm volatile("fninit");
+  SetX87ControlWord(kCalculationX87ControlWord);
+  SetMxcsr(kCalculationMxcsr);
+}
+
+FpuScope::FpuScope() : saved_x87_(X87ControlWord()), saved_mxcsr_(Mxcsr() & ~kMxcsrFlags) {
+  if (saved_x87_ != kCalculationX87ControlWord) SetX87ControlWord(kCalculationX87ControlWord);
+  if (saved_mxcsr_ != kCalculationMxcsr) SetMxcsr(kCalculationMxcsr);
+}
+
+FpuScope::~FpuScope() {
+  ClearFpuExceptionFlags();
+  if (saved_x87_ != kCalculationX87ControlWord) SetX87ControlWord(saved_x87_);
+  if (saved_mxcsr_ != kCalculationMxcsr) SetMxcsr(saved_mxcsr_);
+}
+
+}  // namespace parcyl

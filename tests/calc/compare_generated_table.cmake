@@ -1,0 +1,8 @@
+execute_process(COMMAND ${PYTHON} ${GENERATOR} OUTPUT_VARIABLE generated RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the generator failed: ${rc}")
+endif()
+file(READ ${TABLE} checked_in)
+if(NOT generated STREQUAL checked_in)
+  message(FATAL_ERROR "${TABLE} differs from what ${GENERATOR} writes; run it again")
+endif()
