@@ -23,13 +23,13 @@ constexpr double kDirectivityFactor = std::bit_cast<double>(std::uint64_t{0x4020
 
 }  // namespace
 
-void RunCalculation(const CalculationInputs& inputs, CalculationView& view) {
+RunOutcome RunCalculation(const CalculationInputs& inputs, CalculationView& view) {
   const FpuScope fpu;
 
   // 1. Only the empty text fails here; blanks fail later, in conversion.
   if (inputs.aperture.empty() || inputs.width.empty() || inputs.frequency.empty()) {
     view.ShowPrompt(kEmptyFieldPrompt);
-    return;
+    return RunOutcome::kPrompted;
   }
   const MathErrorReport report = [&view](std::string_view text) { view.ShowMathError(text); };
 
@@ -72,6 +72,7 @@ void RunCalculation(const CalculationInputs& inputs, CalculationView& view) {
   view.SetLabel(ResultLabel::kLabel13, std::string(kAbscissaRow));
   view.SetLabel(ResultLabel::kLabel14, std::move(ordinate_row));
   view.SetLabel(ResultLabel::kLabel16, std::string(kFootnote));
+  return RunOutcome::kCompleted;
 }
 
 }  // namespace parcyl

@@ -48,8 +48,13 @@ struct CalculationInputs {
   std::string_view frequency;  // Edit3, f in MHz
 };
 
+enum class RunOutcome {
+  kCompleted,  // every label written, math boxes or not
+  kPrompted,   // a field was empty: the prompt was shown, no label changed
+};
+
 // Raises EConvertError, EInvalidOp, EZeroDivide or EOverflow; the caller
 // shows the message with ErrorDialogText.
-void RunCalculation(const CalculationInputs& inputs, CalculationView& view);
+RunOutcome RunCalculation(const CalculationInputs& inputs, CalculationView& view);
 
 }  // namespace parcyl
