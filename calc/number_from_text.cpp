@@ -52,6 +52,34 @@ class Cursor {
   std::size_t pos_ = 0;
 };
 
+// The mantissa v := v * 10 + digit. While v stays below 2^64 every step is
+// exact in the 64-bit significand, so those steps are taken in an integer
+// and converted once, which is exact too; the steps after that are rounded
+// one by one, as the rule says. "12345678901234567890" never leaves the
+// integer; "123456789012345678901" takes its last step in extended.
+class Mantissa {
+ public:
+  void Append(int digit) {
+    if (!rounded_) {
+      if (exact_ <= kExactLimit) {
+        exact_ = exact_ * 10 + static_cast<unsigned>(digit);
+        return;
+      }
+      value_ = static_cast<Extended>(exact_);
+      rounded_ = true;
+    }
+    value_ = value_ * 10 + digit;
+  }
+  Extended Value() const { return rounded_ ? value_ : static_cast<Extended>(exact_); }
+
+ private:
+  // Up to this, v * 10 + 9 still fits in 64 bits.
+  static constexpr std::uint64_t kExactLimit = (UINT64_MAX - 9) / 10;
+  std::uint64_t exact_ = 0;
+  bool rounded_ = false;
+  Extended value_ = 0;
+};
+
 }  // namespace
 
 Extended NumberFromText(std::string_view text) {
@@ -71,14 +99,15 @@ Extended NumberFromText(std::string_view text) {
   // 2. Integer digits, then the mark and fraction digits, all into one
   //    mantissa v; each v * 10 and each + digit is rounded by itself.
   const std::size_t mantissa_start = in.Position();
-  Extended v = 0;
-  for (int d; (d = in.TakeDigit()) >= 0;) v = v * 10 + d;
+  Mantissa mantissa;
+  for (int d; (d = in.TakeDigit()) >= 0;) mantissa.Append(d);
   std::int64_t fraction_digits = 0;
   if (in.Take(mark)) {
-    for (int d; (d = in.TakeDigit()) >= 0; ++fraction_digits) v = v * 10 + d;
+    for (int d; (d = in.TakeDigit()) >= 0; ++fraction_digits) mantissa.Append(d);
   }
   // A lone mark is a valid zero; a text with neither digit nor mark is not.
   if (in.Position() == mantissa_start) ThrowNotANumber(text);
+  const Extended v = mantissa.Value();
 
   // 3. The exponent: stops right after the digit that reaches 500, so that
   //    a longer exponent leaves a digit unread and fails in step 4.
