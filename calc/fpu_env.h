@@ -29,7 +29,13 @@ void LoadCalculationFpuSettings();
 // Runs a block under the calculation's settings. On every way out, also by an
 // exception, the caller's settings come back and the exception flags are
 // clear. Cheap enough for every conversion: two control words are saved and
-// loaded only when they differ.
+// loaded only when they differ, and the flags are cleared only when set.
+//
+// A scope opened while another is open on the same thread does nothing: the
+// outer one has loaded the settings already and clears the flags when it
+// ends. So the conversions of a calculation run cost only their arithmetic,
+// and the flags they raise stay set until the run ends; no step of a run
+// reads them, every error being found by its result.
 class FpuScope {
  public:
   FpuScope();
@@ -38,8 +44,9 @@ class FpuScope {
   FpuScope& operator=(const FpuScope&) = delete;
 
  private:
-  std::uint16_t saved_x87_;
-  std::uint32_t saved_mxcsr_;
+  bool outermost_;
+  std::uint16_t saved_x87_ = 0;
+  std::uint32_t saved_mxcsr_ = 0;
 };
 
 }  // namespace parcyl
