@@ -1,5 +1,7 @@
 #include "calc/decimal_form.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -46,6 +48,85 @@ Kind KindOf(const Bits& bits) {
   return Kind::kFinite;
 }
 
+// floor(e log10 2) + 1 for a binary exponent e, with log10 2 taken as
+// 1292913986 / 2^32: over the whole exponent range of the format this gives
+// the same k as the floor of the extended product e * log10 2, with no
+// switch of the rounding direction.
+int DecimalExponentGuess(int binary_exponent) {
+  return static_cast<int>((std::int64_t{binary_exponent} * 1292913986) >> 32) + 1;
+}
+
+// The integer nearest, ties to even, under the scope's rounding to nearest:
+// one fistp, what llrint does without the call.
+std::int64_t NearestInteger(Extended x) {
+  std::int64_t n;
+  asm("fistpll %0" : "=m"(n) : "t"(x) : "st");
+  return n;
+}
+
+// "00" to "99" as 16-bit words, the first digit in the low byte, so that
+// the digits are made two at a time.
+constexpr std::array<std::uint16_t, 100> kDigitPairs = [] {
+  std::array<std::uint16_t, 100> pairs{};
+  for (int i = 0; i < 100; ++i) pairs[i] = static_cast<std::uint16_t>(('0' + i / 10) | ('0' + i % 10) << 8);
+  return pairs;
+}();
+
+// The eight decimal characters of a value below 10^8, leading zeros
+// included, as a 64-bit word with the first character in the low byte:
+//   12345678 -> the bytes "12345678"     363 -> "00000363"
+std::uint64_t EightDigits(std::uint32_t value) {
+  const std::uint32_t high = value / 10000;
+  const std::uint32_t low = value % 10000;
+  return std::uint64_t{kDigitPairs[high / 100]} | std::uint64_t{kDigitPairs[high % 100]} << 16 |
+         std::uint64_t{kDigitPairs[low / 100]} << 32 | std::uint64_t{kDigitPairs[low % 100]} << 48;
+}
+
+// Puts the digits of 0 < value < 10^15 into the form, without leading or
+// trailing zeros, and returns how many digits the value has:
+//   363 -> "363", 3     20000 -> "2", 5     100000000000001 -> 15 digits, 15
+// The sixteen characters of two 8-digit blocks are handled as one 128-bit
+// word, the first character in the lowest byte, so that finding and
+// dropping the zeros takes no loop and no branch on the digits.
+int SetDigits(DecimalForm& form, std::uint64_t value) {
+  static_assert(std::endian::native == std::endian::little);
+  const std::uint64_t head_block = EightDigits(static_cast<std::uint32_t>(value / 100'000'000));
+  const std::uint64_t tail_block = EightDigits(static_cast<std::uint32_t>(value % 100'000'000));
+  // Nonzero bytes where a character is not '0'; the value has at least one.
+  constexpr std::uint64_t kZeroCharacters = 0x3030'3030'3030'3030;
+  const std::uint64_t head = head_block ^ kZeroCharacters;
+  const std::uint64_t tail = tail_block ^ kZeroCharacters;
+  const int first = head != 0 ? std::countr_zero(head) / 8 : 8 + std::countr_zero(tail) / 8;
+  const int end = tail != 0 ? 16 - std::countl_zero(tail) / 8 : 8 - std::countl_zero(head) / 8;
+  const int count = end - first;
+
+  __extension__ using Characters = unsigned __int128;
+  const Characters all = (Characters{tail_block} << 64) | head_block;
+  const Characters kept = (all >> (8 * first)) & ((Characters{1} << (8 * count)) - 1);
+  // Characters 0 to 7 and 7 to 14, zeros after the digits as before; two
+  // stores straight from the registers.
+  const auto head_store = static_cast<std::uint64_t>(kept);
+  const auto tail_store = static_cast<std::uint64_t>(kept >> 56);
+  std::memcpy(form.digits, &head_store, 8);
+  std::memcpy(form.digits + 7, &tail_store, 8);
+  form.digit_count = static_cast<std::uint8_t>(count);
+  return 16 - first;
+}
+
+// A whole number below 10^15, read from the bits. Its 18-digit image is the
+// number followed by zeros, formed without rounding, and the cut at the 16th
+// digit keeps it whole; so its digits are its own decimal digits, found
+// without any arithmetic on the x87 unit. Most figures a run writes are such
+// numbers, floored.
+bool IsSmallWholeNumber(const Bits& bits, std::uint64_t& value) {
+  const int binary_exponent = (bits.sign_exponent & 0x7FFF) - 16383;
+  // 2^50 is above 10^15; below 2^0 nothing is whole but zero.
+  if (binary_exponent < 0 || binary_exponent >= 50) return false;
+  if ((bits.significand << (binary_exponent + 1)) != 0) return false;  // a fraction
+  value = bits.significand >> (63 - binary_exponent);
+  return value < static_cast<std::uint64_t>(kCutHigh);
+}
+
 }  // namespace
 
 DecimalForm DecimalFormOf(Extended x) {
@@ -65,6 +146,12 @@ DecimalForm DecimalFormOf(Extended x) {
     case Kind::kFinite:
       break;
   }
+  form.negative = negative;
+
+  if (std::uint64_t whole; IsSmallWholeNumber(bits, whole)) {
+    form.exponent = static_cast<std::int16_t>(SetDigits(form, whole));
+    return form;
+  }
 
   const FpuScope fpu;
   const Extended magnitude = std::fabs(x);
@@ -73,7 +160,7 @@ DecimalForm DecimalFormOf(Extended x) {
   //    exponent e, |x| lies in [2^e, 2^(e+1)), so k is floor(e log10 2) + 1
   //    or one more; the image tells which.
   const int binary_exponent = (bits.sign_exponent & 0x7FFF) - 16383;
-  int k = static_cast<int>(std::floor(binary_exponent * 0.30102999566398119521L)) + 1;
+  int k = DecimalExponentGuess(binary_exponent);
   Extended scaled = ScalePowerOfTen(magnitude, 18 - k);
   if (scaled > kImageHighRounding) {
     scaled = ScalePowerOfTen(magnitude, 18 - ++k);
@@ -81,7 +168,7 @@ DecimalForm DecimalFormOf(Extended x) {
     scaled = ScalePowerOfTen(magnitude, 18 - --k);
   }
   // The integer nearest, ties to even, under the scope's rounding to nearest.
-  std::int64_t image = std::llrint(scaled);
+  std::int64_t image = NearestInteger(scaled);
   // 2. An image that rounds up to 10^18 is 10^17 one place further on.
   if (image >= kImageHigh) {
     image = kImageLow;
@@ -97,16 +184,9 @@ DecimalForm DecimalFormOf(Extended x) {
     ++k;
   }
 
-  // 4. The digits, without trailing zeros.
-  char digits[kDecimalFormDigits];
-  for (int i = kDecimalFormDigits - 1; i >= 0; --i, cut /= 10) digits[i] = static_cast<char>('0' + cut % 10);
-  int count = kDecimalFormDigits;
-  while (count > 0 && digits[count - 1] == '0') --count;
-
+  // 4. The digits, without trailing zeros; the cut has 15 of them.
+  SetDigits(form, static_cast<std::uint64_t>(cut));
   form.exponent = static_cast<std::int16_t>(k);
-  form.negative = negative;
-  form.digit_count = static_cast<std::uint8_t>(count);
-  std::memcpy(form.digits, digits, static_cast<std::size_t>(count));
   return form;
 }
 
