@@ -1,30 +1,55 @@
 #include "calc/number_to_text.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "calc/decimal_mark.h"
 
 namespace parcyl {
 namespace {
 
-void AppendUnsigned(std::string& out, unsigned value) {
+// The longest text of any extended value: a sign, 15 digits, the mark, "E",
+// a minus and four exponent digits (E-4932).
+constexpr std::size_t kLongestText = 23;
+// Digits and zeros are copied sixteen at a time, whatever their count, and
+// the pointer moves on by the count: a fixed copy is two moves, where a
+// copy of a varying length is a call.
+constexpr std::size_t kCopyWidth = 16;
+
+char* WriteUnsigned(char* out, unsigned value) {
   char buffer[10];
   int n = 0;
   do {
     buffer[n++] = static_cast<char>('0' + value % 10);
     value /= 10;
   } while (value != 0);
-  while (n > 0) out += buffer[--n];
+  while (n > 0) *out++ = buffer[--n];
+  return out;
+}
+
+// count <= 16; out has room for 16.
+char* WriteZeros(char* out, std::size_t count) {
+  std::memset(out, '0', kCopyWidth);
+  return out + count;
+}
+
+// count <= 16; out has room for 16 and digits holds 16.
+char* WriteDigits(char* out, const char* digits, std::size_t count) {
+  std::memcpy(out, digits, kCopyWidth);
+  return out + count;
 }
 
 }  // namespace
 
+// The text is built in a buffer on the stack and appended in one step.
 void AppendNumberText(std::string& out, Extended x) {
   const char mark = DecimalMark();
   const DecimalForm form = DecimalFormOf(x);
   const int exponent = form.exponent;
   const int count = form.digit_count;
-  const char* digits = form.digits;
+  // The digits with room after them for a copy of sixteen from any of them.
+  char digits[kDecimalFormDigits + kCopyWidth] = {};
+  std::memcpy(digits, form.digits, kDecimalFormDigits);
 
   if (exponent == kInfinityExponent) {
     out += form.negative ? "-INF" : "INF";
@@ -34,37 +59,40 @@ void AppendNumberText(std::string& out, Extended x) {
     out += "NAN";
     return;
   }
-  if (form.negative) out += '-';
+  char text[kLongestText + kCopyWidth];
+  char* p = text;
+  if (form.negative) *p++ = '-';
 
   if (exponent > kFixedNotationHighest || exponent < kFixedNotationLowest) {
     // Scientific: d[,ddd]E[-]n with n = exponent - 1, no plus, no leading zeros.
-    out += digits[0];
+    *p++ = digits[0];
     if (count > 1) {
-      out += mark;
-      out.append(digits + 1, static_cast<std::size_t>(count - 1));
+      *p++ = mark;
+      p = WriteDigits(p, digits + 1, static_cast<std::size_t>(count - 1));
     }
-    out += 'E';
+    *p++ = 'E';
     const int power = exponent - 1;
-    if (power < 0) out += '-';
-    AppendUnsigned(out, static_cast<unsigned>(power < 0 ? -power : power));
+    if (power < 0) *p++ = '-';
+    p = WriteUnsigned(p, static_cast<unsigned>(power < 0 ? -power : power));
   } else if (exponent <= 0) {
     // 0[,000ddd]: as many zeros after the mark as the exponent is below 0.
-    out += '0';
+    *p++ = '0';
     if (count > 0) {
-      out += mark;
-      out.append(static_cast<std::size_t>(-exponent), '0');
-      out.append(digits, static_cast<std::size_t>(count));
+      *p++ = mark;
+      p = WriteZeros(p, static_cast<std::size_t>(-exponent));
+      p = WriteDigits(p, digits, static_cast<std::size_t>(count));
     }
   } else {
     // ddd[000][,ddd]: the integer part filled with zeros up to its length.
     const int integer_digits = exponent < count ? exponent : count;
-    out.append(digits, static_cast<std::size_t>(integer_digits));
-    out.append(static_cast<std::size_t>(exponent - integer_digits), '0');
+    p = WriteDigits(p, digits, static_cast<std::size_t>(integer_digits));
+    p = WriteZeros(p, static_cast<std::size_t>(exponent - integer_digits));
     if (count > exponent) {
-      out += mark;
-      out.append(digits + exponent, static_cast<std::size_t>(count - exponent));
+      *p++ = mark;
+      p = WriteDigits(p, digits + exponent, static_cast<std::size_t>(count - exponent));
     }
   }
+  out.append(text, static_cast<std::size_t>(p - text));
 }
 
 std::string NumberToText(Extended x) {
