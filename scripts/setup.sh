@@ -8,6 +8,14 @@ parcyl_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core
     xvfb xauth
+    clang-14 libclang-rt-14-dev  # fuzz targets and the sanitizer build
+)
+
+# Only ./bench installs these: Google Benchmark, and what the window
+# start-up measurement builds and runs (its watcher is an X11 client).
+parcyl_bench_packages=(
+    libbenchmark-dev
+    xvfb libx11-dev libxdamage-dev libxfixes-dev
 )
 
 parcyl_missing_packages() {
