@@ -6,7 +6,7 @@ parcyl_packages=(
     build-essential cmake python3
     libgtest-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-dejavu-extra  # the window's font: DejaVu Sans Condensed
     xvfb xauth
     clang-14 libclang-rt-14-dev  # fuzz targets and the sanitizer build
 )
