@@ -90,10 +90,25 @@ std::uint64_t EightDigits(std::uint32_t value) {
 // dropping the zeros takes no loop and no branch on the digits.
 int SetDigits(DecimalForm& form, std::uint64_t value) {
   static_assert(std::endian::native == std::endian::little);
+  constexpr std::uint64_t kZeroCharacters = 0x3030'3030'3030'3030;
+  if (value < 100'000'000) {
+    // Up to eight digits, the most common: one block, one 64-bit word.
+    const std::uint64_t block = EightDigits(static_cast<std::uint32_t>(value));
+    const std::uint64_t nonzero = block ^ kZeroCharacters;
+    const int first = std::countr_zero(nonzero) / 8;
+    const int count = 8 - std::countl_zero(nonzero) / 8 - first;
+    const std::uint64_t kept =
+        (block >> (8 * first)) & (count == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * count)) - 1);
+    // Zeros at 7 to 14 first, then the digits at 0 to 7 over them.
+    const std::uint64_t none = 0;
+    std::memcpy(form.digits + 7, &none, 8);
+    std::memcpy(form.digits, &kept, 8);
+    form.digit_count = static_cast<std::uint8_t>(count);
+    return 8 - first;
+  }
   const std::uint64_t head_block = EightDigits(static_cast<std::uint32_t>(value / 100'000'000));
   const std::uint64_t tail_block = EightDigits(static_cast<std::uint32_t>(value % 100'000'000));
   // Nonzero bytes where a character is not '0'; the value has at least one.
-  constexpr std::uint64_t kZeroCharacters = 0x3030'3030'3030'3030;
   const std::uint64_t head = head_block ^ kZeroCharacters;
   const std::uint64_t tail = tail_block ^ kZeroCharacters;
   const int first = head != 0 ? std::countr_zero(head) / 8 : 8 + std::countr_zero(tail) / 8;
@@ -127,7 +142,28 @@ bool IsSmallWholeNumber(const Bits& bits, std::uint64_t& value) {
   return value < static_cast<std::uint64_t>(kCutHigh);
 }
 
+// The same test on a double: a significand of 52 stored bits.
+bool IsSmallWholeDouble(std::uint64_t bits, std::uint64_t& value) {
+  const int binary_exponent = static_cast<int>((bits >> 52) & 0x7FF) - 1023;
+  if (binary_exponent < 0 || binary_exponent >= 50) return false;
+  const std::uint64_t significand = (bits & 0x000F'FFFF'FFFF'FFFF) | 0x0010'0000'0000'0000;
+  if ((significand << (binary_exponent + 12)) != 0) return false;  // a fraction
+  value = significand >> (52 - binary_exponent);
+  return value < static_cast<std::uint64_t>(kCutHigh);
+}
+
 }  // namespace
+
+DecimalForm DecimalFormOf(double x) {
+  const auto bits = std::bit_cast<std::uint64_t>(x);
+  if (std::uint64_t whole; IsSmallWholeDouble(bits, whole)) {
+    DecimalForm form;
+    form.negative = (bits >> 63) != 0;
+    form.exponent = static_cast<std::int16_t>(SetDigits(form, whole));
+    return form;
+  }
+  return DecimalFormOf(static_cast<Extended>(x));
+}
 
 DecimalForm DecimalFormOf(Extended x) {
   DecimalForm form;

@@ -33,5 +33,10 @@ struct DecimalForm {
 };
 
 DecimalForm DecimalFormOf(Extended x);
+// The form of the double's exact extended value. A whole number comes
+// straight from the double's bits, with no conversion: a double converted
+// to extended for a call goes through memory as 80 bits, and reading those
+// bits back as integers stalls until the store is done.
+DecimalForm DecimalFormOf(double x);
 
 }  // namespace parcyl

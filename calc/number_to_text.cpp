@@ -39,12 +39,8 @@ char* WriteDigits(char* out, const char* digits, std::size_t count) {
   return out + count;
 }
 
-}  // namespace
-
 // The text is built in a buffer on the stack and appended in one step.
-void AppendNumberText(std::string& out, Extended x) {
-  const char mark = DecimalMark();
-  const DecimalForm form = DecimalFormOf(x);
+void AppendForm(std::string& out, const DecimalForm& form, char mark) {
   const int exponent = form.exponent;
   const int count = form.digit_count;
   // The digits with room after them for a copy of sixteen from any of them.
@@ -93,6 +89,18 @@ void AppendNumberText(std::string& out, Extended x) {
     }
   }
   out.append(text, static_cast<std::size_t>(p - text));
+}
+
+}  // namespace
+
+void AppendNumberText(std::string& out, Extended x) {
+  const char mark = DecimalMark();
+  AppendForm(out, DecimalFormOf(x), mark);
+}
+
+void AppendDoubleText(std::string& out, double x) {
+  const char mark = DecimalMark();
+  AppendForm(out, DecimalFormOf(x), mark);
 }
 
 std::string NumberToText(Extended x) {

@@ -15,7 +15,7 @@ std::string ApertureText(double aperture) {
   std::string text;
   text.reserve(result_text::kAperturePrefix.size() + kFigureRoom + result_text::kMillimetres.size());
   text += result_text::kAperturePrefix;
-  AppendNumberText(text, aperture);
+  AppendDoubleText(text, aperture);
   text += result_text::kMillimetres;
   return text;
 }
@@ -24,7 +24,7 @@ std::string FlooredValueText(std::string_view prefix, double value, std::string_
   std::string text;
   text.reserve(prefix.size() + kFigureRoom + suffix.size());
   text += prefix;
-  AppendNumberText(text, FloorDouble(value));
+  AppendDoubleText(text, FloorDouble(value));
   text += suffix;
   return text;
 }
@@ -34,9 +34,9 @@ std::string DirectivityText(double ratio, double decibels) {
   std::string text;
   text.reserve(kDirectivityPrefix.size() + kDirectivityMiddle.size() + kDirectivitySuffix.size() + 2 * kFigureRoom);
   text += kDirectivityPrefix;
-  AppendNumberText(text, FloorDouble(ratio));
+  AppendDoubleText(text, FloorDouble(ratio));
   text += kDirectivityMiddle;
-  AppendNumberText(text, FloorDouble(decibels));
+  AppendDoubleText(text, FloorDouble(decibels));
   text += kDirectivitySuffix;
   return text;
 }
@@ -48,7 +48,7 @@ std::string OrdinateRowText(const std::array<double, kProfilePoints>& ordinates)
   text += kOrdinateRowStart;
   for (int i = 0; i < kProfilePoints; ++i) {
     if (i > 0) text.append(static_cast<std::size_t>(kOrdinateGaps[i - 1]), ' ');
-    AppendNumberText(text, FloorDouble(ordinates[i]));
+    AppendDoubleText(text, FloorDouble(ordinates[i]));
   }
   return text;
 }
