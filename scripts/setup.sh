@@ -11,7 +11,7 @@ parcyl_packages=(
     clang-14 libclang-rt-14-dev  # fuzz targets and the sanitizer build
 )
 
-# Only ./bench installs these: Google Benchmark, and what the window
+# Only ./benchmark installs these: Google Benchmark, and what the window
 # start-up measurement builds and runs (its watcher is an X11 client).
 parcyl_bench_packages=(
     libbenchmark-dev
