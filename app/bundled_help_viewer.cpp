@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -44,6 +46,13 @@ void BundledHelpViewer::MakeWindow() {
   window_->setObjectName(QStringLiteral("HelpWindow"));
   window_->setAttribute(Qt::WA_QuitOnClose, false);
   window_->resize(kWindowWidth, kWindowHeight);
+  // Centred, so that a window manager that places new windows at the top
+  // left does not push the page off the bottom of the screen.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    window_->resize(window_->size().boundedTo(area.size()));
+    window_->move(area.center() - window_->rect().center());
+  }
   auto* layout = new QVBoxLayout(window_.get());
   layout->setContentsMargins(0, 0, 0, 0);
   browser_ = new QTextBrowser(window_.get());
