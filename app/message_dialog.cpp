@@ -26,6 +26,9 @@ constexpr int kOkButtonWidth = 75;
 // wider than the box; a word that long is no word to keep whole.
 constexpr qsizetype kLongestWordToKeepWhole = 200;
 
+// Past this many characters a text is taken to fill the largest box.
+constexpr qsizetype kLongestTextToMeasure = 4096;
+
 qsizetype LongestWord(const QString& text) {
   qsizetype longest = 0;
   qsizetype current = 0;
@@ -110,12 +113,18 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, Icon i
 }
 
 // Measured on a document of its own: the view's document follows the
-// view's width, which is not settled before the box shows.
+// view's width, which is not settled before the box shows. A text that
+// long fills the largest box anyway and is not measured at all.
 void MessageDialog::SizeTextView() {
   const QRect area = AvailableArea(parentWidget());
   // Room for the title bar, the margins and the button row.
   const int max_width = area.width() / 2;
   const int max_height = area.height() * 3 / 5;
+  const int scroll_bar_width = text_view_->verticalScrollBar()->sizeHint().width();
+  if (text_.size() > kLongestTextToMeasure) {
+    text_view_->setFixedSize(max_width + scroll_bar_width, max_height);
+    return;
+  }
 
   QTextDocument measure;
   measure.setDefaultFont(text_view_->font());
@@ -129,7 +138,7 @@ void MessageDialog::SizeTextView() {
   int height = static_cast<int>(std::ceil(measure.size().height()));
   if (height > max_height) {
     height = max_height;
-    width += text_view_->verticalScrollBar()->sizeHint().width();
+    width += scroll_bar_width;
   }
   text_view_->setFixedSize(width, std::max(height, 1));
 }

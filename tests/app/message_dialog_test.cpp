@@ -69,27 +69,33 @@ TEST_F(MessageDialogTest, IsModalForTheApplicationAndCentredOnTheScreen) {
 }
 
 TEST_F(MessageDialogTest, AMessageLongerThanTheScreenScrollsInsideABoxThatFits) {
-  // What a pasted page of digits gives: one word far wider than the screen,
-  // and, wrapped, far taller.
-  const QString message =
-      QStringLiteral("'%1' is not a valid floating point value.").arg(QString(200000, u'7'));
-  MessageDialog dialog(QStringLiteral("parcyl"), message, MessageDialog::Icon::kStop);
-  ShowAndWait(dialog);
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_TRUE(screen.contains(dialog.frameGeometry())) << dialog.frameGeometry().width() << "x"
-                                                       << dialog.frameGeometry().height();
-  QPushButton* ok = dialog.OkButton();
-  EXPECT_TRUE(ok->isVisible());
-  EXPECT_TRUE(dialog.rect().contains(QRect(ok->mapTo(&dialog, QPoint(0, 0)), ok->size())));
-  EXPECT_LE(dialog.TextView()->width(), screen.width() / 2 + 40);
-  EXPECT_TRUE(dialog.TextView()->verticalScrollBar()->isVisible());
-  EXPECT_GT(dialog.TextView()->verticalScrollBar()->maximum(), 0);
-  EXPECT_EQ(dialog.TextView()->toPlainText(), message);
+  // What a pasted page gives: one word far wider than the screen, or many
+  // short words; wrapped, either is far taller than the screen.
+  const QString messages[] = {
+      QStringLiteral("'%1' is not a valid floating point value.").arg(QString(200000, u'7')),
+      QStringLiteral("'%1' is not a valid floating point value.")
+          .arg(QStringLiteral("1000 2000 1296 ").repeated(250)),
+  };
+  for (const QString& message : messages) {
+    SCOPED_TRACE(message.size());
+    MessageDialog dialog(QStringLiteral("parcyl"), message, MessageDialog::Icon::kStop);
+    ShowAndWait(dialog);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(dialog.frameGeometry()))
+        << dialog.frameGeometry().width() << "x" << dialog.frameGeometry().height();
+    QPushButton* ok = dialog.OkButton();
+    EXPECT_TRUE(ok->isVisible());
+    EXPECT_TRUE(dialog.rect().contains(QRect(ok->mapTo(&dialog, QPoint(0, 0)), ok->size())));
+    EXPECT_LE(dialog.TextView()->width(), screen.width() / 2 + 40);
+    EXPECT_TRUE(dialog.TextView()->verticalScrollBar()->isVisible());
+    EXPECT_GT(dialog.TextView()->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(dialog.TextView()->toPlainText(), message);
 
-  QTest::keyClick(dialog.windowHandle(), Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), message);
-  QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
-  EXPECT_FALSE(dialog.isVisible());
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), message);
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+  }
 }
 
 TEST_F(MessageDialogTest, AnEmptyMessageStillShowsItsButton) {
