@@ -7,6 +7,7 @@
 #include <iomanip>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/fpu_env.h"
@@ -143,6 +144,27 @@ void RenderWithSnprintf(benchmark::State& state, const std::vector<Extended>& va
   state.counters["items"] = static_cast<double>(values.size());
 }
 
+// What every standalone conversion pays to leave the floating-point state
+// as it found it: the scope alone, with nothing raised inside it, and with
+// an inexact result inside it, whose flag the scope then clears.
+void ScopeAlone(benchmark::State& state) {
+  for (auto _ : state) {
+    const FpuScope scope;
+    benchmark::ClobberMemory();
+  }
+}
+
+void ScopeClearingInexact(benchmark::State& state) {
+  Extended third = 1;
+  for (auto _ : state) {
+    const FpuScope scope;
+    benchmark::DoNotOptimize(third);
+    third = third / 3;  // inexact: raises the flag the scope clears
+    benchmark::DoNotOptimize(third);
+    third = 1;
+  }
+}
+
 const std::string kCorpus = "corpus";
 
 std::string ValueName(Extended value) { return NumberToText(value); }
@@ -194,6 +216,9 @@ void RegisterNumberTextBenchmarks() {
                                  std::vector<std::string>{point_texts[i]});
   }
 
+  benchmark::RegisterBenchmark("scope/nothing-raised", ScopeAlone);
+  benchmark::RegisterBenchmark("scope/inexact-raised", ScopeClearingInexact);
+
   benchmark::RegisterBenchmark(("render/parcyl/" + kCorpus).c_str(), RenderWithParcyl, kResultValues);
   benchmark::RegisterBenchmark(("render/parcyl-append/" + kCorpus).c_str(), AppendWithParcyl, kResultValues);
   benchmark::RegisterBenchmark(("render/parcyl-in-run/" + kCorpus).c_str(), AppendInRunScope, kResultValues);
@@ -215,6 +240,15 @@ void PrintNumberTextSummary(const FigureReporter& figures, std::ostream& out) {
   for (const std::string& text : kFieldTexts) {
     const std::string name = '"' + text + '"';
     PrintRow(out, name, figures, "parse/parcyl/" + name, "parse/strtold/" + name, 0);
+  }
+  out << '\n';
+
+  out << "  what a standalone conversion pays for its floating-point scope:\n";
+  for (const auto& [what, name] : {std::pair{"nothing raised: save, load and restore the settings", "scope/nothing-raised"},
+                                   std::pair{"an inexact result: the same, and clearing its flag", "scope/inexact-raised"}}) {
+    const auto figure = figures.Find(name);
+    out << "    " << std::left << std::setw(54) << what << std::right << std::setw(10)
+        << (figure ? TimeText(figure->seconds_per_iteration) : "(not run)") << '\n';
   }
   out << '\n';
 
