@@ -28,6 +28,11 @@ FormWindow::FormWindow(QWidget* parent) : QWidget(parent) {
           [this](QWidget* /*old*/, QWidget* now) { OnFocusChanged(now); });
 }
 
+// QWidget's destructor takes the focus from a control of the form and so
+// emits focusChanged, when this object is already no FormWindow; only
+// QObject's destructor would disconnect the handler, too late.
+FormWindow::~FormWindow() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
+
 void FormWindow::FinishLayout() {
   // The form first, so that its controls resolve their fonts against it.
   ApplyFontPixelSize(this);

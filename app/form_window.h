@@ -27,6 +27,7 @@ class FormWindow : public QWidget {
 
  public:
   explicit FormWindow(QWidget* parent = nullptr);
+  ~FormWindow() override;
 
   // Frame included; applied at once, and corrected once the frame is known.
   void SetOuterGeometry(const QRect& outer);
