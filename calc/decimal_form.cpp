@@ -155,14 +155,18 @@ bool IsSmallWholeDouble(std::uint64_t bits, std::uint64_t& value) {
 }  // namespace
 
 DecimalForm DecimalFormOf(double x) {
+  // One object, returned from one place, so that it is built where the
+  // caller receives it: a copy would read back in one wide load what was
+  // written in narrow stores, and wait for them.
+  DecimalForm form;
   const auto bits = std::bit_cast<std::uint64_t>(x);
   if (std::uint64_t whole; IsSmallWholeDouble(bits, whole)) {
-    DecimalForm form;
     form.negative = (bits >> 63) != 0;
     form.exponent = static_cast<std::int16_t>(SetDigits(form, whole));
-    return form;
+  } else {
+    form = DecimalFormOf(static_cast<Extended>(x));
   }
-  return DecimalFormOf(static_cast<Extended>(x));
+  return form;
 }
 
 DecimalForm DecimalFormOf(Extended x) {

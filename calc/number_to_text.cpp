@@ -1,6 +1,7 @@
 #include "calc/number_to_text.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "calc/decimal_mark.h"
@@ -33,9 +34,23 @@ char* WriteZeros(char* out, std::size_t count) {
   return out + count;
 }
 
-// count <= 16; out has room for 16 and digits holds 16.
-char* WriteDigits(char* out, const char* digits, std::size_t count) {
-  std::memcpy(out, digits, kCopyWidth);
+// The fifteen digits of a form in a register, the first in the lowest byte,
+// zeros after the last. Read as the two words DecimalFormOf writes them:
+// one wide load over narrow stores would wait for them to complete.
+__extension__ using Characters = unsigned __int128;
+
+Characters DigitsOf(const DecimalForm& form) {
+  std::uint64_t head;  // characters 0 to 7
+  std::uint64_t tail;  // characters 7 to 14
+  std::memcpy(&head, form.digits, 8);
+  std::memcpy(&tail, form.digits + 7, 8);
+  return (Characters{tail} << 56) | head;
+}
+
+// The digits from the first-th on, count <= 16 of them; out has room for 16.
+char* WriteDigits(char* out, Characters digits, int first, std::size_t count) {
+  const Characters part = digits >> (8 * first);
+  std::memcpy(out, &part, kCopyWidth);
   return out + count;
 }
 
@@ -43,9 +58,7 @@ char* WriteDigits(char* out, const char* digits, std::size_t count) {
 void AppendForm(std::string& out, const DecimalForm& form, char mark) {
   const int exponent = form.exponent;
   const int count = form.digit_count;
-  // The digits with room after them for a copy of sixteen from any of them.
-  char digits[kDecimalFormDigits + kCopyWidth] = {};
-  std::memcpy(digits, form.digits, kDecimalFormDigits);
+  const Characters digits = DigitsOf(form);
 
   if (exponent == kInfinityExponent) {
     out += form.negative ? "-INF" : "INF";
@@ -61,10 +74,10 @@ void AppendForm(std::string& out, const DecimalForm& form, char mark) {
 
   if (exponent > kFixedNotationHighest || exponent < kFixedNotationLowest) {
     // Scientific: d[,ddd]E[-]n with n = exponent - 1, no plus, no leading zeros.
-    *p++ = digits[0];
+    *p++ = static_cast<char>(digits);
     if (count > 1) {
       *p++ = mark;
-      p = WriteDigits(p, digits + 1, static_cast<std::size_t>(count - 1));
+      p = WriteDigits(p, digits, 1, static_cast<std::size_t>(count - 1));
     }
     *p++ = 'E';
     const int power = exponent - 1;
@@ -76,16 +89,16 @@ void AppendForm(std::string& out, const DecimalForm& form, char mark) {
     if (count > 0) {
       *p++ = mark;
       p = WriteZeros(p, static_cast<std::size_t>(-exponent));
-      p = WriteDigits(p, digits, static_cast<std::size_t>(count));
+      p = WriteDigits(p, digits, 0, static_cast<std::size_t>(count));
     }
   } else {
     // ddd[000][,ddd]: the integer part filled with zeros up to its length.
     const int integer_digits = exponent < count ? exponent : count;
-    p = WriteDigits(p, digits, static_cast<std::size_t>(integer_digits));
+    p = WriteDigits(p, digits, 0, static_cast<std::size_t>(integer_digits));
     p = WriteZeros(p, static_cast<std::size_t>(exponent - integer_digits));
     if (count > exponent) {
       *p++ = mark;
-      p = WriteDigits(p, digits + exponent, static_cast<std::size_t>(count - exponent));
+      p = WriteDigits(p, digits, exponent, static_cast<std::size_t>(count - exponent));
     }
   }
   out.append(text, static_cast<std::size_t>(p - text));
