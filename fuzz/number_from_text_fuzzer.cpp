@@ -7,6 +7,10 @@
 //     "'" + text + "' is not a valid floating point value";
 //   - it refuses exactly the texts outside the grammar, and of the others
 //     only those whose mantissa or value lies beyond the extended range;
+//   - an accepted text gives, to the bit, the value of the rule itself:
+//     v := v * 10 + digit in extended, each step rounded, then scaled by
+//     the power-of-ten tables, each factor rounded (a second, plain
+//     implementation here; the library's may take faster roads to it);
 //   - an accepted text gives the sign it was written with, zero exactly when
 //     all its digits are zero (or its scale is below the tables), otherwise
 //     a value within its decimal decade;
@@ -23,6 +27,7 @@
 #include "calc/decimal_mark.h"
 #include "calc/errors.h"
 #include "calc/number_from_text.h"
+#include "calc/power_of_ten_tables.h"
 #include "calc/scale_power_of_ten.h"
 #include "fuzz/fpu_state.h"
 #include "fuzz/fuzz_check.h"
@@ -34,7 +39,7 @@ namespace {
 // 4934 never do, 4933 may or may not.
 constexpr std::int64_t kLongestFittingDigits = 4932;
 
-// What the grammar alone says of a text, without any arithmetic.
+// What the grammar says of a text, and the value by the plain rule.
 struct Shape {
   bool valid = false;
   bool negative = false;
@@ -42,7 +47,22 @@ struct Shape {
   std::int64_t significant = 0;   // mantissa digits from the first nonzero one
   std::int64_t decade = 0;        // 10^(decade-1) <= |value| < 10^decade, if nonzero
   std::int64_t scale = 0;         // the exponent less the fraction digits
+  Extended mantissa = 0;          // v, one rounded step per digit
 };
+
+// x * 10^n by the tables: 10^(n mod 32), then 10^(32 ((n div 32) mod 16)),
+// then 10^(512 (n div 512)), each a multiplication or a division rounded by
+// itself; zero from -5120 down.
+Extended ScaleByTheTables(Extended x, std::int64_t n) {
+  if (n == 0) return x;
+  if (n <= -5120) return 0;
+  const std::int64_t a = n < 0 ? -n : n;
+  const auto apply = [&x, n](Extended factor) { x = n > 0 ? x * factor : x / factor; };
+  apply(kPowersOfTen1[a % 32]);
+  if ((a / 32) % 16 != 0) apply(kPowersOfTen2[(a / 32) % 16 - 1]);
+  if (a / 512 != 0) apply(kPowersOfTen3[a / 512 - 1]);
+  return x;
+}
 
 // A second reading of the grammar, written from the rules, not the parser:
 // spaces, a sign, digits, the mark and digits (at least one of these), an
@@ -56,6 +76,7 @@ Shape ShapeOf(std::string_view s, char mark) {
   const std::size_t mantissa_start = i;
   std::int64_t integer_significant = 0;
   for (; digit_at(i); ++i) {
+    shape.mantissa = shape.mantissa * 10 + (s[i] - '0');
     if (shape.nonzero || s[i] != '0') {
       shape.nonzero = true;
       ++integer_significant;
@@ -65,6 +86,7 @@ Shape ShapeOf(std::string_view s, char mark) {
   std::int64_t fraction_leading_zeros = 0;
   if (i < s.size() && s[i] == mark) {
     for (++i; digit_at(i); ++i, ++fraction_digits) {
+      shape.mantissa = shape.mantissa * 10 + (s[i] - '0');
       if (shape.nonzero || s[i] != '0') {
         shape.nonzero = true;
       } else {
@@ -116,8 +138,17 @@ bool SameBits(Extended a, Extended b) {
   return std::memcmp(&a, &b, 10) == 0;
 }
 
+// The rule's value, infinite when the mantissa or the scaled value overflows.
+Extended RuleValue(const Shape& shape) {
+  if (std::isinf(shape.mantissa)) return shape.mantissa;
+  const Extended magnitude = ScaleByTheTables(shape.mantissa, shape.scale);
+  return shape.negative ? -magnitude : magnitude;
+}
+
 void CheckValue(Extended value, const Shape& shape, std::string_view text) {
   Require(std::isfinite(value), "an accepted text gives no finite value", text);
+  Require(SameBits(value, RuleValue(shape)), "the value differs from the rule's, v * 10 + digit and the tables",
+          text);
   Require(std::signbit(value) == shape.negative, "the sign differs from the text's", text);
   if (!shape.nonzero || shape.scale <= kScaleToZeroExponent) {
     // A scale beyond the tables gives zero: only a run of fraction digits
@@ -145,6 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string setting(1, static_cast<char>(data[0]));
   ReadDecimalMark([&setting] { return std::optional<std::string>(setting); });
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+  LoadSettings(CallerSettings(0));  // the rule's arithmetic: 64 bits, to nearest
   const Shape shape = ShapeOf(text, DecimalMark());
 
   const Outcome outcome = ParseUnder(CallerSettings(0), text);
@@ -167,6 +199,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              (shape.nonzero && shape.decade > kLongestFittingDigits + 1);
   if (!outcome.value) {
     Require(may_overflow, "a text of the grammar within the range is refused", text);
+    Require(std::isinf(RuleValue(shape)), "a text is refused whose value by the rule is finite", text);
     return 0;
   }
   Require(!must_overflow, "a text beyond the extended range is accepted", text);
