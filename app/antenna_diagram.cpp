@@ -27,10 +27,18 @@ void Arrowhead(QPainter& painter, QPoint tip, Towards direction) {
   const int w = kArrowHalfWidth;
   QPolygon head;
   switch (direction) {
-    case Towards::kLeft: head << tip << tip + QPoint(l, -w) << tip + QPoint(l, w); break;
-    case Towards::kRight: head << tip << tip + QPoint(-l, -w) << tip + QPoint(-l, w); break;
-    case Towards::kUp: head << tip << tip + QPoint(-w, l) << tip + QPoint(w, l); break;
-    case Towards::kDown: head << tip << tip + QPoint(-w, -l) << tip + QPoint(w, -l); break;
+    case Towards::kLeft:
+      head << tip << tip + QPoint(l, -w) << tip + QPoint(l, w);
+      break;
+    case Towards::kRight:
+      head << tip << tip + QPoint(-l, -w) << tip + QPoint(-l, w);
+      break;
+    case Towards::kUp:
+      head << tip << tip + QPoint(-w, l) << tip + QPoint(w, l);
+      break;
+    case Towards::kDown:
+      head << tip << tip + QPoint(-w, -l) << tip + QPoint(w, -l);
+      break;
   }
   painter.drawPolygon(head);
 }

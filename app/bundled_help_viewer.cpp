@@ -64,7 +64,8 @@ void BundledHelpViewer::ShowContext(const QString& help_file, int context) {
   if (!window_) MakeWindow();
   const QString name = FileNamePart(help_file);
   const QString book = FindBook(help_file);
-  const QString topic = book.isEmpty() ? QString() : QStringLiteral("%1/%2.html").arg(book).arg(context);
+  const QString topic =
+      book.isEmpty() ? QString() : QStringLiteral("%1/%2.html").arg(book).arg(context);
   if (book.isEmpty()) {
     window_->setWindowTitle(QStringLiteral("Справка"));
     browser_->setPlainText(QStringLiteral("Не найден файл справки «%1».").arg(name));

@@ -41,7 +41,8 @@ QSize FormScrollArea::ContentExtent() const {
       if (!child->isWidgetType()) continue;
       const auto* control = static_cast<const QWidget*>(child);
       if (control->isWindow() || control->isHidden()) continue;
-      extent = extent.expandedTo(QSize(control->x() + control->width(), control->y() + control->height()));
+      extent = extent.expandedTo(
+          QSize(control->x() + control->width(), control->y() + control->height()));
     }
   }
   return extent;

@@ -12,12 +12,11 @@
 #include "app/bundled_help_viewer.h"
 #include "app/message_boxes.h"
 #include "app/qt_text_bridge.h"
+#include "app/resources/MAINICON.xpm"
 #include "app/tform1.h"
 #include "calc/decimal_mark.h"
 #include "calc/errors.h"
 #include "calc/fpu_env.h"
-
-#include "app/resources/MAINICON.xpm"
 
 namespace {
 
@@ -43,7 +42,8 @@ int main(int argc, char* argv[]) {
   if (!WindowCanOpen()) {
     std::fputs(
         "parcyl: there is no display here (neither DISPLAY nor WAYLAND_DISPLAY is set), so the "
-        "window cannot open.\nThe same calculation runs in a terminal: parcyl-calc 1000 2000 1296\n",
+        "window cannot open.\nThe same calculation runs in a terminal: parcyl-calc 1000 2000 "
+        "1296\n",
         stderr);
     return 0;
   }

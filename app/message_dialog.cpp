@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTextEdit>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <algorithm>
 #include <cmath>
 

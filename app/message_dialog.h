@@ -21,8 +21,7 @@ class MessageDialog : public QDialog {
  public:
   enum class Icon { kNone, kStop };
 
-  MessageDialog(const QString& caption, const QString& text, Icon icon,
-                QWidget* parent = nullptr);
+  MessageDialog(const QString& caption, const QString& text, Icon icon, QWidget* parent = nullptr);
 
   // Raise the box and take the focus from other windows when it shows.
   void SetBringToFront(bool bring_to_front) { bring_to_front_ = bring_to_front; }

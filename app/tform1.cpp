@@ -40,8 +40,8 @@ TForm1::TForm1(Application& owner) : owner_(owner), ui_(std::make_unique<Ui::TFo
 
   setWindowTitle(QStringLiteral("Расчет антенны 'Антенна QUIRA'"));
   ui_->Label3->SetCaption(QStringLiteral("Для справки нажимайте F1"));
-  for (FormLabel* label : {ui_->Label4, ui_->Label5, ui_->Label6, ui_->Label9, ui_->Label10, ui_->Label11,
-                           ui_->Label12, ui_->Label13, ui_->Label14, ui_->Label15}) {
+  for (FormLabel* label : {ui_->Label4, ui_->Label5, ui_->Label6, ui_->Label9, ui_->Label10,
+                           ui_->Label11, ui_->Label12, ui_->Label13, ui_->Label14, ui_->Label15}) {
     label->SetCaption(QString());
   }
   SetHelpContext(this, 1);
@@ -54,7 +54,7 @@ TForm1::~TForm1() = default;
 
 FormLabel* TForm1::ResultLabelControl(ResultLabel label) const {
   return ui_->content->findChild<FormLabel*>(ToQString(LabelName(label)),
-                                            Qt::FindDirectChildrenOnly);
+                                             Qt::FindDirectChildrenOnly);
 }
 
 void TForm1::Button1Click() {

@@ -1,10 +1,11 @@
 // Key pixels of the picture.
+#include "app/antenna_diagram.h"
+
 #include <gtest/gtest.h>
 
 #include <QColor>
 #include <QImage>
 
-#include "app/antenna_diagram.h"
 #include "qt_test_application.h"
 
 namespace parcyl::testing {
@@ -41,24 +42,35 @@ TEST_F(AntennaDiagramTest, DrawsTheLinesAndPointsWhereTheDescriptionPutsThem) {
     const char* what;
   };
   const Point black[] = {
-      {23, 9, "top of the y axis"},        {23, 401, "bottom of the y axis"},
-      {23, 300, "y axis"},                 {8, 206, "left end of the x axis"},
-      {258, 206, "right end of the x axis"}, {23, 206, "vertex"},
-      {98, 78, "upper rim"},               {98, 337, "lower rim"},
-      {98, 47, "top of the aperture line"}, {98, 200, "aperture line"},
-      {60, 52, "depth dimension line"},    {236, 78, "upper extension line"},
-      {236, 337, "lower extension line"},  {234, 200, "aperture dimension line"},
-      {185, 206, "focus"},                 {187, 206, "focus dot"},
-      {185, 380, "foot of the focus line"}, {100, 368, "focal length dimension line"},
-      {35, 119, "abscissa of the marked point"}, {47, 119, "marked point"},
-      {47, 296, "its mirror image"},       {47, 200, "the line between them"},
+      {23, 9, "top of the y axis"},
+      {23, 401, "bottom of the y axis"},
+      {23, 300, "y axis"},
+      {8, 206, "left end of the x axis"},
+      {258, 206, "right end of the x axis"},
+      {23, 206, "vertex"},
+      {98, 78, "upper rim"},
+      {98, 337, "lower rim"},
+      {98, 47, "top of the aperture line"},
+      {98, 200, "aperture line"},
+      {60, 52, "depth dimension line"},
+      {236, 78, "upper extension line"},
+      {236, 337, "lower extension line"},
+      {234, 200, "aperture dimension line"},
+      {185, 206, "focus"},
+      {187, 206, "focus dot"},
+      {185, 380, "foot of the focus line"},
+      {100, 368, "focal length dimension line"},
+      {35, 119, "abscissa of the marked point"},
+      {47, 119, "marked point"},
+      {47, 296, "its mirror image"},
+      {47, 200, "the line between them"},
       {35, 296, "back to the axis"},
   };
   for (const Point& p : black) EXPECT_TRUE(Black(p.x, p.y)) << p.what;
 
   const Point white[] = {
-      {0, 0, "top-left corner"},   {270, 0, "top-right corner"},
-      {23, 2, "above the y axis"}, {265, 206, "right of the x axis"},
+      {0, 0, "top-left corner"},           {270, 0, "top-right corner"},
+      {23, 2, "above the y axis"},         {265, 206, "right of the x axis"},
       {99, 40, "above the aperture line"}, {185, 390, "below the focus line"},
       {150, 150, "inside the aperture"},
   };

@@ -1,5 +1,7 @@
 // The application: title rules, the error dialog's text, the help requests,
 // the settings-change notice and the quit at exit.
+#include "app/application.h"
+
 #include <gtest/gtest.h>
 
 #include <QEvent>
@@ -8,7 +10,6 @@
 #include <optional>
 #include <string>
 
-#include "app/application.h"
 #include "app/application_title.h"
 #include "app/bundled_help_viewer.h"
 #include "app/tform1.h"
@@ -53,12 +54,14 @@ class ApplicationTest : public ::testing::Test {
 };
 
 TEST_F(ApplicationTest, ShowsAnErrorWithTheTitleAndTheFullStopRule) {
-  Application application(QStringLiteral("/usr/bin/CALC.EXE"), dialogs_, help_, [this] { return mark_; });
+  Application application(QStringLiteral("/usr/bin/CALC.EXE"), dialogs_, help_,
+                          [this] { return mark_; });
   application.ShowException(Exception("Floating point overflow"));
   application.ShowException(Exception("Done."));
   application.ShowException(Exception(""));
   const std::vector<ShownDialog> expected{
-      {ShownDialog::Kind::kError, QStringLiteral("Calc"), QStringLiteral("Floating point overflow.")},
+      {ShownDialog::Kind::kError, QStringLiteral("Calc"),
+       QStringLiteral("Floating point overflow.")},
       {ShownDialog::Kind::kError, QStringLiteral("Calc"), QStringLiteral("Done.")},
       {ShownDialog::Kind::kError, QStringLiteral("Calc"), QString()},
   };
@@ -66,7 +69,8 @@ TEST_F(ApplicationTest, ShowsAnErrorWithTheTitleAndTheFullStopRule) {
 }
 
 TEST_F(ApplicationTest, ALocaleChangeDeliveredToTheApplicationReadsTheMarkAgain) {
-  Application application(QStringLiteral("/usr/bin/parcyl"), dialogs_, help_, [this] { return mark_; });
+  Application application(QStringLiteral("/usr/bin/parcyl"), dialogs_, help_,
+                          [this] { return mark_; });
   ReadDecimalMark([this] { return mark_; });
   ASSERT_EQ(DecimalMark(), ',');
   mark_ = std::string(".");
@@ -83,7 +87,8 @@ TEST_F(ApplicationTest, ALocaleChangeDeliveredToTheApplicationReadsTheMarkAgain)
 }
 
 TEST_F(ApplicationTest, HelpIsNotAskedAgainWhileTheViewerIsOpenOnTheSameContext) {
-  Application application(QStringLiteral("/usr/bin/parcyl"), dialogs_, help_, [this] { return mark_; });
+  Application application(QStringLiteral("/usr/bin/parcyl"), dialogs_, help_,
+                          [this] { return mark_; });
   application.SetHelpFile(QStringLiteral(R"(G:\moi_proekty\parcyl1\PARCYL1.HLP)"));
   application.HelpCommand(1);
   application.HelpCommand(1);
@@ -92,13 +97,13 @@ TEST_F(ApplicationTest, HelpIsNotAskedAgainWhileTheViewerIsOpenOnTheSameContext)
   help_.open = false;
   application.HelpCommand(1);
   const QString file = QStringLiteral(R"(G:\moi_proekty\parcyl1\PARCYL1.HLP)");
-  EXPECT_EQ(help_.requests,
-            (std::vector<HelpRequest>{{file, 1}, {file, 2}, {file, 1}, {file, 1}}));
+  EXPECT_EQ(help_.requests, (std::vector<HelpRequest>{{file, 1}, {file, 2}, {file, 1}, {file, 1}}));
 }
 
 TEST_F(ApplicationTest, TheHelpViewerIsToldToQuitAtExitAskedOrNot) {
   {
-    Application application(QStringLiteral("/usr/bin/parcyl"), dialogs_, help_, [this] { return mark_; });
+    Application application(QStringLiteral("/usr/bin/parcyl"), dialogs_, help_,
+                            [this] { return mark_; });
   }
   EXPECT_EQ(help_.quits, 1);
   EXPECT_TRUE(help_.requests.empty());
@@ -107,7 +112,8 @@ TEST_F(ApplicationTest, TheHelpViewerIsToldToQuitAtExitAskedOrNot) {
 TEST_F(ApplicationTest, ClosingTheMainWindowEndsTheProgramWhileTheHelpWindowIsOpen) {
   BundledHelpViewer viewer;
   {
-    Application application(QStringLiteral("/usr/bin/parcyl"), dialogs_, viewer, [this] { return mark_; });
+    Application application(QStringLiteral("/usr/bin/parcyl"), dialogs_, viewer,
+                            [this] { return mark_; });
     application.SetHelpFile(QStringLiteral(R"(G:\moi_proekty\parcyl1\PARCYL1.HLP)"));
     TForm1 form(application);
     form.show();

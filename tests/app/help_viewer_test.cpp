@@ -21,7 +21,8 @@ class HelpViewerTest : public ::testing::Test {
 
 TEST_F(HelpViewerTest, FindsTheBookByTheFileNameAfterTheLastBackslashIgnoringCase) {
   EXPECT_EQ(viewer_.FindBook(kHelpFile), QStringLiteral(":/help/parcyl1.hlp"));
-  EXPECT_EQ(viewer_.FindBook(QStringLiteral(R"(C:\other\Parcyl1.Hlp)")), QStringLiteral(":/help/parcyl1.hlp"));
+  EXPECT_EQ(viewer_.FindBook(QStringLiteral(R"(C:\other\Parcyl1.Hlp)")),
+            QStringLiteral(":/help/parcyl1.hlp"));
   EXPECT_EQ(viewer_.FindBook(QStringLiteral("parcyl1.hlp")), QStringLiteral(":/help/parcyl1.hlp"));
   EXPECT_EQ(viewer_.FindBook(QStringLiteral(R"(G:\moi_proekty\parcyl1\PARCYL2.HLP)")), QString());
   EXPECT_EQ(viewer_.FindBook(QStringLiteral(R"(G:\parcyl1.hlp\)")), QString());
@@ -34,12 +35,14 @@ TEST_F(HelpViewerTest, OpensContext1OnThePageThatExplainsTheWindow) {
   viewer_.ShowContext(kHelpFile, 1);
   ASSERT_TRUE(viewer_.IsWindowOpen());
   const QString page = viewer_.Browser()->toPlainText();
-  EXPECT_EQ(viewer_.Browser()->documentTitle(), QStringLiteral("Расчет параболоцилиндрической антенны"));
+  EXPECT_EQ(viewer_.Browser()->documentTitle(),
+            QStringLiteral("Расчет параболоцилиндрической антенны"));
   // The page names what the window shows: its inputs, results, table and keys.
-  for (const char* text : {"Введите величину раскрыва антенны в мм", "Введите ширину рефлектора антенны в мм",
-                           "Введите рабочую частоту антенны в МГц", "Фокусное расстояние F",
-                           "Глубина рефлектора H", "Длина рабочей волны L", "Площадь полотна антенны S",
-                           "К.н.д антенны", "Координаты точек для построения параболы", "F1", "Tab"}) {
+  for (const char* text :
+       {"Введите величину раскрыва антенны в мм", "Введите ширину рефлектора антенны в мм",
+        "Введите рабочую частоту антенны в МГц", "Фокусное расстояние F", "Глубина рефлектора H",
+        "Длина рабочей волны L", "Площадь полотна антенны S", "К.н.д антенны",
+        "Координаты точек для построения параболы", "F1", "Tab"}) {
     EXPECT_TRUE(page.contains(QString::fromUtf8(text))) << text;
   }
   viewer_.Quit();
@@ -49,12 +52,14 @@ TEST_F(HelpViewerTest, OpensContext1OnThePageThatExplainsTheWindow) {
 TEST_F(HelpViewerTest, AMissingBookOrTopicShowsTheViewersOwnMessage) {
   viewer_.ShowContext(QStringLiteral(R"(G:\moi_proekty\parcyl1\PARCYL2.HLP)"), 1);
   EXPECT_TRUE(viewer_.IsWindowOpen());
-  EXPECT_EQ(viewer_.Browser()->toPlainText(), QStringLiteral("Не найден файл справки «PARCYL2.HLP»."));
+  EXPECT_EQ(viewer_.Browser()->toPlainText(),
+            QStringLiteral("Не найден файл справки «PARCYL2.HLP»."));
   viewer_.ShowContext(kHelpFile, 7);
   EXPECT_EQ(viewer_.Browser()->toPlainText(),
             QStringLiteral("В файле справки «PARCYL1.HLP» нет раздела с номером 7."));
   viewer_.ShowContext(kHelpFile, 1);
-  EXPECT_EQ(viewer_.Browser()->documentTitle(), QStringLiteral("Расчет параболоцилиндрической антенны"));
+  EXPECT_EQ(viewer_.Browser()->documentTitle(),
+            QStringLiteral("Расчет параболоцилиндрической антенны"));
 }
 
 TEST_F(HelpViewerTest, QuitBeforeAnyRequestDoesNothing) {

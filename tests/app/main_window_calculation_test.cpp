@@ -23,9 +23,11 @@ const ExpectedLabel kResults1000[] = {
     {"Label10", "Площадь полотна антенны S =  20000 кв. см"},
     {"Label11", "К.н.д антенны  = 304 раз = 24 децибелл"},
     {"Label15", "Координаты точек для построения параболы"},
-    {"Label12", "      1     2     3     4     5      6       7       8        9      10      11     12"},
+    {"Label12",
+     "      1     2     3     4     5      6       7       8        9      10      11     12"},
     {"Label13", "X    2     5   10   20   30   50    100   200   300  400    500    600"},
-    {"Label14", "Y     53    85   120   170   208   269     381     539      660    762     852      934"},
+    {"Label14",
+     "Y     53    85   120   170   208   269     381     539      660    762     852      934"},
     {"Label16", "Все размеры в миллиметрах"},
 };
 
@@ -75,9 +77,10 @@ TEST_F(CalculationTest, AnEmptyFieldPromptsAndChangesNoLabel) {
     dialogs_.shown.clear();
     Compute(empty == 0 ? QString() : inputs[0], empty == 1 ? QString() : inputs[1],
             empty == 2 ? QString() : inputs[2]);
-    EXPECT_EQ(dialogs_.shown,
-              (std::vector<ShownDialog>{{ShownDialog::Kind::kPrompt, QStringLiteral("Parcyl"),
-                                         QStringLiteral("Введите величину раскрыва антенны в мм")}}));
+    EXPECT_EQ(
+        dialogs_.shown,
+        (std::vector<ShownDialog>{{ShownDialog::Kind::kPrompt, QStringLiteral("Parcyl"),
+                                   QStringLiteral("Введите величину раскрыва антенны в мм")}}));
     ExpectStartTexts();
   }
 }
@@ -128,7 +131,9 @@ TEST_F(CalculationTest, AnErrorAfterTheValueLabelsKeepsTheTableOfTheRunBefore) {
 TEST_F(CalculationTest, MathBoxesComeInOrderAtTheirMomentOfTheRun) {
   // What Label4 read while each box was open.
   std::vector<QString> label4_while_open;
-  dialogs_.while_open = [&](const ShownDialog&) { label4_while_open.push_back(LabelText("Label4")); };
+  dialogs_.while_open = [&](const ShownDialog&) {
+    label4_while_open.push_back(LabelText("Label4"));
+  };
   Compute(QStringLiteral("-1000"), QStringLiteral("2000"), QStringLiteral("1296"));
 
   std::vector<ShownDialog> expected{MathBox("log10: DOMAIN error")};

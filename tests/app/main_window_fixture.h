@@ -19,8 +19,8 @@
 #include "app/form_scroll_area.h"
 #include "app/tform1.h"
 #include "calc/decimal_mark.h"
-#include "recorders.h"
 #include "qt_test_application.h"
+#include "recorders.h"
 
 namespace parcyl::testing {
 
@@ -33,8 +33,9 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     QtTestApplication();
     ReadDecimalMark([] { return std::optional<std::string>(","); });
-    application_ = std::make_unique<Application>(QString::fromLatin1(kTestExecutable), dialogs_,
-                                                 help_, [] { return std::optional<std::string>(","); });
+    application_ =
+        std::make_unique<Application>(QString::fromLatin1(kTestExecutable), dialogs_, help_,
+                                      [] { return std::optional<std::string>(","); });
     application_->SetHelpFile(kHelpFile);
     form_ = std::make_unique<TForm1>(*application_);
     form_->show();

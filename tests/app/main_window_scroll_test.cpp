@@ -140,7 +140,8 @@ TEST_F(MainWindowTest, DraggingTheThumbScrollsOnlyWhenItIsReleased) {
   EXPECT_EQ(Control("Label1")->mapTo(form_.get(), QPoint(0, 0)), label_at);
   QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, grab + QPoint(0, 20));
   EXPECT_GT(bar->value(), 0);
-  EXPECT_EQ(Control("Label1")->mapTo(form_.get(), QPoint(0, 0)), label_at - QPoint(0, bar->value()));
+  EXPECT_EQ(Control("Label1")->mapTo(form_.get(), QPoint(0, 0)),
+            label_at - QPoint(0, bar->value()));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The message box of our own: texts, icon, closing, and a message too long
 // for the screen.
+#include "app/message_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -11,7 +13,6 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "app/message_dialog.h"
 #include "qt_test_application.h"
 
 namespace parcyl::testing {
@@ -38,7 +39,8 @@ TEST_F(MessageDialogTest, ShowsTheCaptionTheTextTheIconAndOneOkButton) {
   EXPECT_EQ(buttons[0]->text(), QStringLiteral("OK"));
   EXPECT_TRUE(buttons[0]->isDefault());
 
-  MessageDialog prompt(QStringLiteral("parcyl"), QStringLiteral("Введите величину раскрыва антенны в мм"),
+  MessageDialog prompt(QStringLiteral("parcyl"),
+                       QStringLiteral("Введите величину раскрыва антенны в мм"),
                        MessageDialog::Icon::kNone);
   EXPECT_EQ(prompt.findChild<QLabel*>(QStringLiteral("icon")), nullptr);
   // Short enough for one line: no wrapping, no scrolling.
@@ -48,20 +50,30 @@ TEST_F(MessageDialogTest, ShowsTheCaptionTheTextTheIconAndOneOkButton) {
 TEST_F(MessageDialogTest, OkEnterEscapeAndTheCloseBoxAllCloseIt) {
   enum class How { kOk, kEnter, kEscape, kClose };
   for (How how : {How::kOk, How::kEnter, How::kEscape, How::kClose}) {
-    MessageDialog dialog(QStringLiteral("parcyl"), QStringLiteral("text"), MessageDialog::Icon::kNone);
+    MessageDialog dialog(QStringLiteral("parcyl"), QStringLiteral("text"),
+                         MessageDialog::Icon::kNone);
     ShowAndWait(dialog);
     switch (how) {
-      case How::kOk: QTest::mouseClick(dialog.OkButton(), Qt::LeftButton); break;
-      case How::kEnter: QTest::keyClick(dialog.windowHandle(), Qt::Key_Return); break;
-      case How::kEscape: QTest::keyClick(dialog.windowHandle(), Qt::Key_Escape); break;
-      case How::kClose: dialog.close(); break;
+      case How::kOk:
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+        break;
+      case How::kEnter:
+        QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
+        break;
+      case How::kEscape:
+        QTest::keyClick(dialog.windowHandle(), Qt::Key_Escape);
+        break;
+      case How::kClose:
+        dialog.close();
+        break;
     }
     EXPECT_FALSE(dialog.isVisible()) << static_cast<int>(how);
   }
 }
 
 TEST_F(MessageDialogTest, IsModalForTheApplicationAndCentredOnTheScreen) {
-  MessageDialog dialog(QStringLiteral("parcyl"), QStringLiteral("text"), MessageDialog::Icon::kStop);
+  MessageDialog dialog(QStringLiteral("parcyl"), QStringLiteral("text"),
+                       MessageDialog::Icon::kStop);
   EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_LE(std::abs(dialog.geometry().center().x() - screen.center().x()), 1);
