@@ -5,6 +5,8 @@
 // floating-point settings.
 //
 // Invariants:
+//   - the text is, to the character, the one the rule gives written out
+//     plainly (reference_number_text.h);
 //   - the text keeps the rendering rules: no trailing zero after the mark,
 //     no plus sign, at most 15 significant digits, and "INF", "-INF" or
 //     "NAN" for the special values (every pattern the unit would refuse as
@@ -32,6 +34,7 @@
 #include "fuzz/fpu_state.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/number_text_rules.h"
+#include "fuzz/reference_number_text.h"
 
 namespace parcyl::fuzz {
 namespace {
@@ -94,6 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case Kind::kNormal:
       break;
   }
+  Require(text == ReferenceNumberText(x, mark), "the text differs from the rule's", text);
   Require(verdict.notation != Notation::kSpecial, "a finite value shows as a special one", text);
   Require(verdict.negative == negative, "the text does not carry the value's sign", text);
   if (static_cast<Extended>(static_cast<double>(x)) == x) {

@@ -2,6 +2,8 @@
 // bits, the ninth picks the mark: "," when it is odd, "." otherwise.
 //
 // For every finite double x, with t = NumberToText(x):
+//   - t is the text the rule gives written out plainly, and the one that
+//     AppendDoubleText writes, the road the result labels take;
 //   - t keeps the rendering rules and is at most 22 characters long;
 //   - NumberFromText(t) is accepted, renders as t again, and lies within
 //     5E-15 of x, relatively, give or take the roundings after the 15th
@@ -22,6 +24,7 @@
 #include "calc/number_to_text.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/number_text_rules.h"
+#include "fuzz/reference_number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace parcyl;
@@ -35,6 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ReadDecimalMark([mark] { return std::optional<std::string>(std::string(1, mark)); });
 
   const std::string text = NumberToText(x);
+  Require(text == (x == 0 ? "0" : ReferenceNumberText(x, mark)), "the text differs from the rule's", text);
+  std::string appended = "=  ";
+  AppendDoubleText(appended, x);
+  Require(appended == "=  " + text, "AppendDoubleText writes another text than NumberToText", appended);
   const NumberTextVerdict verdict = CheckNumberText(text, mark);
   Require(verdict.fault.empty(), verdict.fault, text);
   Require(text.size() <= kLongestDoubleText, "the text of a double is longer than 22 characters", text);
@@ -53,6 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const double floored = FloorDouble(x);
   const std::string floored_text = NumberToText(floored);
+  std::string floored_appended;
+  AppendDoubleText(floored_appended, floored);
+  Require(floored_appended == floored_text, "AppendDoubleText writes another text than NumberToText", floored_text);
   const NumberTextVerdict floored_verdict = CheckNumberText(floored_text, mark);
   Require(floored_verdict.fault.empty(), floored_verdict.fault, floored_text);
   Require(std::fabs(floored) >= 1e15 || (!floored_verdict.has_mark && floored_verdict.notation == Notation::kFixed),
