@@ -118,14 +118,16 @@ TEST_F(LongAndStrangeInput, TextsOfBlanksOnly) {
   }
 }
 
-// UTF-8 texts: every byte of a character outside ASCII is 0x80 or more and
-// so no digit, sign, mark or exponent letter, wherever it stands.
+// UTF-8 texts, and bytes that are not even UTF-8 (a byte-order mark of the
+// wrong width, an overlong slash, a cut sequence): every byte of a
+// character outside ASCII is 0x80 or more and so no digit, sign, mark or
+// exponent letter, wherever it stands.
 TEST_F(LongAndStrangeInput, CharactersOutsideTheCodePage) {
   const char* const texts[] = {
       "😀",          "12,5😀",       "😀12,5",        "12😀,5",
       "１２９６",    "１e3",         "一千",          "12,5千",
       "12٫5",        "−5",           "12,5\u00A0",    "\u00A012,5",
-      "1\u20005",    "\u200B12,5",   "12,5\uFEFF",    "\xFF\xFE" "12",
+      "1\u20005",    "\u200B12,5",   "12,5\uFEFF",    "\xFF\xFE\x31\x32" /* FF FE "12" */,
       "\xC0\xAF",    "12\xE2\x80",
   };
   for (const char* text : texts) ExpectRefusedWhole(text, text);
