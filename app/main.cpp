@@ -50,6 +50,8 @@ int main(int argc, char* argv[]) {
 
   QApplication qt_application(argc, argv);
   QApplication::setWindowIcon(QIcon(QPixmap(mainicon_xpm)));
+  // Ties the window to its desktop entry and its icon in the theme.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.parcyl.Parcyl"));
   parcyl::MessageBoxes dialogs;
   parcyl::BundledHelpViewer help_viewer;
   parcyl::Application application(QCoreApplication::applicationFilePath(), dialogs, help_viewer,

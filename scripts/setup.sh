@@ -8,6 +8,7 @@ parcyl_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core fonts-dejavu-extra  # the window's font: DejaVu Sans Condensed
     xvfb xauth
+    desktop-file-utils appstream dpkg-dev  # the package and its checks
     clang-14 libclang-rt-14-dev  # fuzz targets and the sanitizer build
 )
 
