@@ -46,8 +46,8 @@ TForm1::TForm1(Application& owner) : owner_(owner), ui_(std::make_unique<Ui::TFo
   }
   SetHelpContext(this, 1);
 
-  connect(ui_->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-  connect(ui_->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(ui_->Button1, &QPushButton::clicked, this, [this] { Button1Click(ui_->Button1); });
+  connect(ui_->Button2, &QPushButton::clicked, this, [this] { Button2Click(ui_->Button2); });
 }
 
 TForm1::~TForm1() = default;
@@ -57,7 +57,7 @@ FormLabel* TForm1::ResultLabelControl(ResultLabel label) const {
                                              Qt::FindDirectChildrenOnly);
 }
 
-void TForm1::Button1Click() {
+void TForm1::Button1Click(QObject* /*sender*/) {
   // No exception may unwind into Qt's event handling: every error of the
   // command ends here and goes to the one error dialog.
   try {
@@ -73,6 +73,6 @@ void TForm1::Button1Click() {
   }
 }
 
-void TForm1::Button2Click() { close(); }
+void TForm1::Button2Click(QObject* /*sender*/) { close(); }
 
 }  // namespace parcyl

@@ -26,10 +26,11 @@ class TForm1 : public FormWindow {
   ~TForm1() override;
 
   // The compute command: the calculation on the three fields. Whatever error
-  // ends it goes to the application's error dialog from here.
-  void Button1Click();
+  // ends it goes to the application's error dialog from here. The sender is
+  // the clicked button, and neither handler needs it.
+  void Button1Click(QObject* sender);
   // The exit command: closes the window, which ends the program.
-  void Button2Click();
+  void Button2Click(QObject* sender);
 
  private:
   class LabelsView;
