@@ -51,7 +51,8 @@ std::optional<Figure> FigureReporter::Find(const std::string& name) const {
   const std::vector<Figure>& samples = it->second;
   Figure median;
   median.seconds_per_iteration = MedianOf(samples, [](const Figure& f) { return f.seconds_per_iteration; });
-  for (const auto& [counter, value] : samples.front().counters) {
+  for (const auto& entry : samples.front().counters) {
+    const std::string& counter = entry.first;
     median.counters[counter] = MedianOf(samples, [&counter](const Figure& f) { return f.Counter(counter); });
   }
   return median;
