@@ -43,6 +43,10 @@ void ClearFpuExceptionFlags() {
   if (mxcsr & kMxcsrFlags) SetMxcsr(mxcsr & ~kMxcsrFlags);
 }
 
+void ClearFpuExceptionFlagsOutsideScopes() {
+  if (!t_scope_open) ClearFpuExceptionFlags();
+}
+
 void LoadCalculationFpuSettings() {
   asm volatile("fninit");
   SetX87ControlWord(kCalculationX87ControlWord);

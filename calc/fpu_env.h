@@ -22,6 +22,10 @@ void SetMxcsr(std::uint32_t word);
 // Clears the exception flags of the x87 unit and of SSE.
 void ClearFpuExceptionFlags();
 
+// The same, unless an FpuScope is open on this thread: its end clears them.
+// For code that may run without opening a scope of its own.
+void ClearFpuExceptionFlagsOutsideScopes();
+
 // Loads the calculation's settings for the whole thread and clears the
 // exception flags. The application does this once at start-up.
 void LoadCalculationFpuSettings();

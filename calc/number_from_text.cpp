@@ -97,9 +97,10 @@ Extended NumberFromText(std::string_view text) {
   const char mark = DecimalMark();
   // The scope is opened before the first operation on the x87 unit and
   // restores the caller's settings; the flags are left clear on every way
-  // out, also when the text never needed the unit.
+  // out, also when the text never needed the unit (inside a calculation
+  // run the run's own scope clears them at its end).
   struct ClearFlagsOnExit {
-    ~ClearFlagsOnExit() { ClearFpuExceptionFlags(); }
+    ~ClearFlagsOnExit() { ClearFpuExceptionFlagsOutsideScopes(); }
   } const clear_flags_on_exit;
   std::optional<FpuScope> fpu;
   Cursor in(text);
